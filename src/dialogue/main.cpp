@@ -1,0 +1,7 @@
+#include "dialogue.h"
+
+// Arguments and environment are ignored.
+int main()
+{
+    return run_calculator();
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Runs acnet as a separate process, the way a user or a pipe would.
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+struct run_result {
+    std::string out;   // standard output
+    std::string err;   // standard error
+    int status = -1;   // exit status, or -1 when killed by a signal
+    int signal = 0;    // the signal that ended it, if any
+    bool timed_out = false;
+};
+
+// The command that runs acnet: ACNET_RUNNER's words (for an emulator), then
+// ACNET_BINARY, or the acnet this tree built.
+std::vector<std::string> acnet_command();
+
+// Runs command with input on standard input (then closed), collecting both
+// output streams. A run past timeout_seconds is killed.
+run_result run_program(const std::vector<std::string>& command, const std::string& input,
+                       int timeout_seconds = 30);
+
+// Success when the texts are equal; otherwise names the first differing
+// line (1-based) and shows both versions of it.
+testing::AssertionResult same_text(const std::string& expected, const std::string& actual);
