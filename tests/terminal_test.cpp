@@ -12,8 +12,18 @@
 #include <unistd.h>
 
 #include "run_program.h"
+#include "worked_examples.h"
 
 namespace {
+
+// The terminal turns each "\n" into "\r\n".
+std::string on_terminal(const std::string& text)
+{
+    std::string shown;
+    for (char c : text)
+        shown += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    return shown;
+}
 
 // Reads from the terminal until it has shown as much as expected, then
 // compares; gives up after a long quiet time, as a hung program would be.
@@ -36,15 +46,6 @@ testing::AssertionResult screen_shows(int master, std::string& seen, const std::
 
 TEST(Terminal, EachPromptIsShownBeforeItsRead)
 {
-    const char* const prompts[] = {
-        "Unesi Z2 - realni dio ", "Unesi Z2 - imaginarni dio ",
-        "Unesi Z3 - realni dio ", "Unesi Z3 - imaginarni dio ",
-        "Unesi Z5 - realni dio ", "Unesi Z5 - imaginarni dio ",
-        "Unesi Z4 - realni dio ", "Unesi Z4 - imaginarni dio ",
-        "Unesi Z1 - realni dio ", "Unesi Z1 - imaginarni dio ",
-    };
-    const char* const answers[] = {"10", "-20", "8", "6", "3", "4", "15", "0", "5", "5"};
-
     // No echo, so the screen holds only what the program wrote; the
     // terminal turns each "\n" into "\r\n".
     termios mode{};
@@ -69,23 +70,17 @@ TEST(Terminal, EachPromptIsShownBeforeItsRead)
         _exit(127);
     }
 
-    std::string seen, expected =
-        "Napomena, zadatak je sastavljen za napon koji je jednak 220 pod kutem 0 stupnjeva\r\n\r\n";
-    for (size_t i = 0; i < std::size(prompts); ++i) {
-        SCOPED_TRACE(prompts[i]);
+    std::string seen, expected = on_terminal(worked::banner);
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE(worked::prompts[i]);
         // Nothing has been typed for this prompt yet, so it must already be
         // on the screen.
-        expected += prompts[i];
+        expected += worked::prompts[i];
         ASSERT_TRUE(screen_shows(master, seen, expected));
-        std::string line = std::string(answers[i]) + "\n";
+        std::string line = std::string(worked::answers_B[i]) + "\n";
         ASSERT_EQ(static_cast<ssize_t>(line.size()), write(master, line.data(), line.size()));
     }
-    expected +=
-        "Z3 par Z2 =   9.6153850555 +   1.9230768681i\r\n"
-        "Z235 =  12.6153850555 +   5.9230766296i\r\n"
-        "Z2345 =   7.2107038498 +   1.6706844568i\r\n"
-        "Zekv je  12.2107038498 +   6.6706843376i\r\n"
-        "\r\n";
+    expected += on_terminal(worked::report_B);
     EXPECT_TRUE(screen_shows(master, seen, expected));
 
     int status = 0;

@@ -45,7 +45,9 @@ int run_calculator()
 
     network_solution s;
     reduce_network(z, s);
+    distribute_currents(z, s);
 
     print_reduction_report(s);
+    print_current_report(s);
     return 0;
 }
