@@ -50,9 +50,75 @@ TEST(EndToEnd, ValidRuns)
         {"worked input B, tabs, blank lines, no final line end",
          "\n\t10\t-20\n\n8 6\r\n3   4 15 0\n5\n5", banner + all_prompts + report_B, "", 0},
         {"zero sum in Z2 parallel Z3", input_zero_sum,
-         banner + all_prompts + report_zero_sum, "", 0},
+         banner + all_prompts + report_nan, "", 0},
     };
     expect_runs(rows, std::size(rows));
+}
+
+std::string missing(const char* entry)
+{
+    return std::string("Greska: nedostaje unos za ") + entry + "\n";
+}
+
+std::string not_a_number(const char* entry)
+{
+    return std::string("Greska: unos za ") + entry +
+           " nije broj (decimalni separator je tocka)\n";
+}
+
+// An entry that is missing or not a number stops the run at its prompt with
+// one message and status 1: no later prompt, no report of numbers the user
+// never typed.
+TEST(EndToEnd, UnreadableInputStopsWithAMessage)
+{
+    const run_case rows[] = {
+        {"empty input", "", banner + first_prompts(1), missing("Z2 - realni dio"), 1},
+        {"only white space", " \n\t\n", banner + first_prompts(1), missing("Z2 - realni dio"), 1},
+        {"end of input after the first number", "10\n", banner + first_prompts(2),
+         missing("Z2 - imaginarni dio"), 1},
+        {"end of input after nine numbers", "10 -20 8 6 3 4 15 0 5", banner + first_prompts(10),
+         missing("Z1 - imaginarni dio"), 1},
+        // "%f" alone would take 1 and leave ",5" for the next entry.
+        {"decimal comma at the first entry", "1,5 -20 8 6 3 4 15 0 5 5\n",
+         banner + first_prompts(1), not_a_number("Z2 - realni dio"), 1},
+        {"decimal comma at the last entry", "10 -20 8 6 3 4 15 0 5 5,0\n",
+         banner + first_prompts(10), not_a_number("Z1 - imaginarni dio"), 1},
+        {"a complex number at one prompt", "3+4i\n", banner + first_prompts(1),
+         not_a_number("Z2 - realni dio"), 1},
+        {"a letter", "10 x\n", banner + first_prompts(2), not_a_number("Z2 - imaginarni dio"), 1},
+        {"letters after digits", "10 -20 12abc\n", banner + first_prompts(3),
+         not_a_number("Z3 - realni dio"), 1},
+        {"a sign alone", "10 -20 8 - 6\n", banner + first_prompts(4),
+         not_a_number("Z3 - imaginarni dio"), 1},
+    };
+    expect_runs(rows, std::size(rows));
+}
+
+// What "%f" takes as a number is still taken, and text after the tenth
+// number is never read.
+TEST(EndToEnd, OtherNumberFormsAndTrailingText)
+{
+    const run_case rows[] = {
+        {"ten numbers, then trailing text", "10 -20 8 6 3 4 15 0 5 5 i to je sve\n",
+         banner + all_prompts + report_B, "", 0},
+        {"hexadecimal and a plus sign", "0x1.4p3 -20 +8 6 3 4 15 0 5 5\n",
+         banner + all_prompts + report_B, "", 0},
+        // A NaN in Z2 reaches every value, and so does an infinity: inf/inf
+        // in Z23 is NaN.
+        {"nan is taken as a number", "nan -20 8 6 3 4 15 0 5 5\n",
+         banner + all_prompts + report_nan, "", 0},
+        {"inf is taken as a number", "inf -20 8 6 3 4 15 0 5 5\n",
+         banner + all_prompts + report_nan, "", 0},
+    };
+    expect_runs(rows, std::size(rows));
+}
+
+// The message comes after everything already written to standard output.
+TEST(EndToEnd, MessageFollowsThePromptsInACombinedCapture)
+{
+    run_result r = run_program(acnet_command(), "10 -20 1,5\n", stderr_goes::with_stdout);
+    EXPECT_TRUE(same_text(banner + first_prompts(3) + not_a_number("Z3 - realni dio"), r.out));
+    EXPECT_EQ(1, r.status);
 }
 
 // Arguments are ignored.

@@ -45,7 +45,7 @@ void append_available(int& fd, std::string& to)
 }  // namespace
 
 run_result run_program(const std::vector<std::string>& command, const std::string& input,
-                       int timeout_seconds)
+                       stderr_goes errors, int timeout_seconds)
 {
     // A program that exits before reading all its input must not kill us.
     std::signal(SIGPIPE, SIG_IGN);
@@ -59,7 +59,7 @@ run_result run_program(const std::vector<std::string>& command, const std::strin
     if (child == 0) {
         dup2(in[0], STDIN_FILENO);
         dup2(out[1], STDOUT_FILENO);
-        dup2(err[1], STDERR_FILENO);
+        dup2(errors == stderr_goes::apart ? err[1] : out[1], STDERR_FILENO);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
         std::vector<char*> argv;

@@ -18,10 +18,13 @@ struct run_result {
 // ACNET_BINARY, or the acnet this tree built.
 std::vector<std::string> acnet_command();
 
+enum class stderr_goes { apart, with_stdout };
+
 // Runs command with input on standard input (then closed), collecting both
-// output streams. A run past timeout_seconds is killed.
+// output streams, or with_stdout both into out, as a terminal or "2>&1"
+// would show them. A run past timeout_seconds is killed.
 run_result run_program(const std::vector<std::string>& command, const std::string& input,
-                       int timeout_seconds = 30);
+                       stderr_goes errors = stderr_goes::apart, int timeout_seconds = 30);
 
 // Success when the texts are equal; otherwise names the first differing
 // line (1-based) and shows both versions of it.

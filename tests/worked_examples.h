@@ -77,7 +77,7 @@ const std::string report_B =
 // Z2 = 1 + 1i, Z3 = -1 - 1i: Z2 + Z3 = 0, so Z23 is 0/0 and NaN reaches every
 // later value; never printed as "-nan".
 const std::string input_zero_sum = "1 1 -1 -1 10 0 10 0 10 0\n";
-const std::string report_zero_sum =
+const std::string report_nan =
     "Z3 par Z2 =            nan +            nani\n"
     "Z235 =            nan +            nani\n"
     "Z2345 =            nan +            nani\n"
