@@ -2,6 +2,9 @@
 // standard error, and the exit status. The expected texts are written from
 // the worked examples, not from the program's output.
 
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -119,6 +122,35 @@ TEST(EndToEnd, MessageFollowsThePromptsInACombinedCapture)
     run_result r = run_program(acnet_command(), "10 -20 1,5\n", stderr_goes::with_stdout);
     EXPECT_TRUE(same_text(banner + first_prompts(3) + not_a_number("Z3 - realni dio"), r.out));
     EXPECT_EQ(1, r.status);
+}
+
+// Another build of acnet (software arithmetic, another processor) prints
+// the same bytes as the one named by ACNET_COMPARE_WITH, on generated
+// networks of every scale, signs and zeros included.
+TEST(EndToEnd, SameOutputAsAnotherBuild)
+{
+    const char* other = std::getenv("ACNET_COMPARE_WITH");
+    if (other == nullptr || *other == '\0')
+        GTEST_SKIP() << "set ACNET_COMPARE_WITH to the acnet to compare with";
+    std::mt19937 random(7);
+    std::uniform_real_distribution<float> mantissa(-10.0f, 10.0f);
+    std::uniform_int_distribution<int> exponent(-6, 6);
+    for (int n = 0; n < 300; ++n) {
+        std::string input;
+        for (int i = 0; i < 10; ++i) {
+            char number[32];
+            if (random() % 10 == 0)
+                std::snprintf(number, sizeof number, "%d ", static_cast<int>(random() % 3) - 1);
+            else
+                std::snprintf(number, sizeof number, "%.7ge%d ", mantissa(random), exponent(random));
+            input += number;
+        }
+        SCOPED_TRACE(input);
+        run_result expected = run_program({other}, input);
+        run_result actual = run_program(acnet_command(), input);
+        ASSERT_TRUE(same_text(expected.out, actual.out));
+        ASSERT_EQ(expected.status, actual.status);
+    }
 }
 
 // Arguments are ignored.

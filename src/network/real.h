@@ -10,8 +10,13 @@
 
 using Real = float;
 
+// Where long double is the x87 extended format (x86 with GCC or Clang) the
+// hardware evaluates the formulas; elsewhere, or when ACNET_SOFT_EXTENDED
+// asks for it, the same operations are carried out in software, with the
+// same results to the last bit.
+#if !defined(ACNET_SOFT_EXTENDED) && LDBL_MANT_DIG == 64
 using Extended = long double;
-
-static_assert(LDBL_MANT_DIG == 64,
-              "acnet needs long double with a 64-bit significand (x86 extended "
-              "precision); on this platform it would print other digits");
+#else
+#include "soft_extended.h"
+using Extended = soft_extended;
+#endif
