@@ -28,6 +28,16 @@ std::vector<std::string> acnet_command()
     return command;
 }
 
+void exec_command(const std::vector<std::string>& command)
+{
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+}
+
 namespace {
 
 void append_available(int& fd, std::string& to)
@@ -62,12 +72,7 @@ run_result run_program(const std::vector<std::string>& command, const std::strin
         dup2(errors == stderr_goes::apart ? err[1] : out[1], STDERR_FILENO);
         for (int fd : {in[0], in[1], out[0], out[1], err[0], err[1]})
             close(fd);
-        std::vector<char*> argv;
-        for (const std::string& word : command)
-            argv.push_back(const_cast<char*>(word.c_str()));
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
+        exec_command(command);
     }
     close(in[0]);
     close(out[1]);

@@ -18,6 +18,10 @@ struct run_result {
 // ACNET_BINARY, or the acnet this tree built.
 std::vector<std::string> acnet_command();
 
+// In a forked child: replaces the process with command, or exits with 127
+// when it cannot be started.
+[[noreturn]] void exec_command(const std::vector<std::string>& command);
+
 enum class stderr_goes { apart, with_stdout };
 
 // Runs command with input on standard input (then closed), collecting both

@@ -61,14 +61,8 @@ TEST(Terminal, EachPromptIsShownBeforeItsRead)
     int master = -1;
     pid_t child = forkpty(&master, nullptr, &mode, nullptr);
     ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::vector<char*> argv;
-        for (const std::string& word : command)
-            argv.push_back(const_cast<char*>(word.c_str()));
-        argv.push_back(nullptr);
-        execvp(argv[0], argv.data());
-        _exit(127);
-    }
+    if (child == 0)
+        exec_command(command);
 
     std::string seen, expected = on_terminal(worked::banner);
     for (int i = 0; i < 10; ++i) {
