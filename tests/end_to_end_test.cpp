@@ -58,17 +58,6 @@ TEST(EndToEnd, ValidRuns)
     expect_runs(rows, std::size(rows));
 }
 
-std::string missing(const char* entry)
-{
-    return std::string("Greska: nedostaje unos za ") + entry + "\n";
-}
-
-std::string not_a_number(const char* entry)
-{
-    return std::string("Greska: unos za ") + entry +
-           " nije broj (decimalni separator je tocka)\n";
-}
-
 // An entry that is missing or not a number stops the run at its prompt with
 // one message and status 1: no later prompt, no report of numbers the user
 // never typed.

@@ -16,12 +16,6 @@
 
 namespace {
 
-const char* const entries[10] = {
-    "Z2 - realni dio", "Z2 - imaginarni dio", "Z3 - realni dio", "Z3 - imaginarni dio",
-    "Z5 - realni dio", "Z5 - imaginarni dio", "Z4 - realni dio", "Z4 - imaginarni dio",
-    "Z1 - realni dio", "Z1 - imaginarni dio",
-};
-
 int count_lines(const std::string& text)
 {
     int lines = 0;
@@ -53,9 +47,10 @@ std::string broken_contract(const run_result& r)
         for (int k = 1; k <= 10; ++k) {
             if (r.out != worked::banner + worked::first_prompts(k))
                 continue;
-            std::string entry = entries[k - 1];
-            if (r.err == "Greska: nedostaje unos za " + entry + "\n" ||
-                r.err == "Greska: unos za " + entry + " nije broj (decimalni separator je tocka)\n")
+            // The entry's name is its prompt without "Unesi " and the space.
+            std::string prompt = worked::prompts[k - 1];
+            std::string entry = prompt.substr(6, prompt.size() - 7);
+            if (r.err == worked::missing(entry) || r.err == worked::not_a_number(entry))
                 return "";
             return "message does not name the last prompt's entry";
         }

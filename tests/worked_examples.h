@@ -27,6 +27,18 @@ inline std::string first_prompts(int count)
     return text;
 }
 
+// The messages for an entry, named as its prompt without "Unesi " and the
+// trailing space.
+inline std::string missing(const std::string& entry)
+{
+    return "Greska: nedostaje unos za " + entry + "\n";
+}
+
+inline std::string not_a_number(const std::string& entry)
+{
+    return "Greska: unos za " + entry + " nije broj (decimalni separator je tocka)\n";
+}
+
 // Input A: every impedance 10 + 0i. Every value is exact; I1.im is a
 // negative zero (a positive zero times -220), the other zeros positive.
 const std::string report_A =
